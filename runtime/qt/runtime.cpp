@@ -1,0 +1,72 @@
+#include "runtime.h"
+
+#include "form_window.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace rt {
+
+namespace {
+
+// While the application object is being made, a platform that cannot reach
+// its display ends the process with abort(): catch that and leave with one
+// clear line and a failure status instead.
+bool startingUp = false;
+QtMessageHandler defaultHandler = nullptr;
+
+void startUpMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (startingUp) {
+        if (type == QtFatalMsg) {
+            std::fputs("fruit-traits: cannot open the window: no display could be reached\n",
+                       stderr);
+            std::fflush(stderr);
+            std::_Exit(EXIT_FAILURE);
+        }
+        // The platform's own complaints before that fatal line are noise.
+        if (context.category && qstrncmp(context.category, "qt.qpa", 6) == 0) {
+            return;
+        }
+    }
+    defaultHandler(type, context, message);
+}
+
+Dpi screenDpi(const QScreen* screen) {
+    if (!screen) {
+        return {};
+    }
+    return {qRound(screen->logicalDotsPerInchX()), qRound(screen->logicalDotsPerInchY())};
+}
+
+} // namespace
+
+int run(const char* programName, const form::Form& description,
+        std::span<const traits::ClickBinding> bindings) {
+    static int argc = 1;
+    static char* argv[] = {const_cast<char*>(programName), nullptr};
+    defaultHandler = qInstallMessageHandler(startUpMessages);
+    startingUp = true;
+    QApplication app(argc, argv);
+    startingUp = false;
+    // Whatever the locale, the window reads left to right, as it was drawn.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+
+    QScreen* screen = QGuiApplication::primaryScreen();
+    auto window = std::make_unique<FormWindow>(description, bindings, screenDpi(screen));
+    QObject::connect(window.get(), &FormWindow::ended, &app,
+                     [](int status) { QCoreApplication::exit(status); });
+    if (screen) {
+        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                window->clientSize(),
+                                                screen->availableGeometry()));
+    }
+    window->show();
+    return app.exec();
+}
+
+} // namespace rt
