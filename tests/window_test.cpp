@@ -76,6 +76,7 @@ private slots:
     void nothingRunsAfterTheEnd();
     void resizeAndMinimiseChangeNothing();
     void twoWindowsAreIndependent();
+    void latinWordStandsRightOfItsArabicRun_data();
     void latinWordStandsRightOfItsArabicRun();
     void fontsHaveLegibleStandIns_data();
     void fontsHaveLegibleStandIns();
@@ -314,10 +315,19 @@ void WindowTest::twoWindowsAreIndependent() {
     QCOMPARE(second->caption("m"), q(traits::GreetingText));
 }
 
+void WindowTest::latinWordStandsRightOfItsArabicRun_data() {
+    QTest::addColumn<Qt::LayoutDirection>("applicationDirection");
+    QTest::newRow("left-to-right application") << Qt::LeftToRight;
+    QTest::newRow("right-to-left application") << Qt::RightToLeft;
+}
+
 void WindowTest::latinWordStandsRightOfItsArabicRun() {
     // Left-aligned, so the Arabic run starts at the left edge in both when the
     // paragraph reads left to right; a right-to-left paragraph would put the
-    // Latin word first.
+    // Latin word first. The application's own direction must not matter.
+    QFETCH(Qt::LayoutDirection, applicationDirection);
+    QGuiApplication::setLayoutDirection(applicationDirection);
+    auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
     const QString arabic = QString::fromUtf16(u"مصمم البرنامج");
     const QString mixed = arabic + QStringLiteral(" Tarvisqo");
     QImage images[2];

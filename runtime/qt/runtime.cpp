@@ -36,6 +36,28 @@ void startUpMessages(QtMsgType type, const QMessageLogContext& context, const QS
     defaultHandler(type, context, message);
 }
 
+// The frame's size is known only once the window manager has framed the
+// window, by its first paint: then centre the whole frame, once.
+class CentreOnceFramed : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint) {
+            window->removeEventFilter(this);
+            QScreen* screen = window->screen();
+            if (screen && window->frameGeometry() != window->geometry()) {
+                window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                 window->frameGeometry().size(),
+                                                 screen->availableGeometry())
+                                 .topLeft());
+            }
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 Dpi screenDpi(const QScreen* screen) {
     if (!screen) {
         return {};
@@ -61,9 +83,11 @@ int run(const char* programName, const form::Form& description,
     QObject::connect(window.get(), &FormWindow::ended, &app,
                      [](int status) { QCoreApplication::exit(status); });
     if (screen) {
-        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                                window->clientSize(),
-                                                screen->availableGeometry()));
+        window->installEventFilter(new CentreOnceFramed(window.get()));
+        // Until the frame is known, place it as if it had none.
+        window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->clientSize(),
+                                         screen->availableGeometry())
+                         .topLeft());
     }
     window->show();
     return app.exec();
