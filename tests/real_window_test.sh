@@ -120,7 +120,14 @@ centred() {
 start
 check "window title" [ "$(xdotool getwindowname "$win")" = "$title" ]
 check "opens centred at 450x351" centred
-import -window root "$shots/start.png"
+# Motif hints: functions (second field) without maximise (0x10).
+no_maximise() {
+    local functions
+    functions=$(xprop -id "$win" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f2)
+    [ -n "$functions" ] && [ $((functions & 0x10)) = 0 ] && [ $((functions & 0x20)) != 0 ]
+}
+check "the frame offers no maximise" no_maximise
+import -window root -crop 470x410+277+180 +repage "$shots/start.png"
 check "greeting shown at start" m_shows greeting
 click 170 87 # the banana
 check "banana click shows its text" m_shows w4
@@ -128,7 +135,7 @@ click 270 145 # the apricot's name
 check "apricot name click shows its text" m_shows w1
 click 67 110 # between orange and apple: nothing
 check "click in a gap changes nothing" m_shows w1
-import -window root "$shots/apricot.png"
+import -window root -crop 470x410+277+180 +repage "$shots/apricot.png"
 xdotool windowactivate --sync "$win" key Tab space
 sleep 0.3
 check "Tab then Space presses Command2" m_shows credit
@@ -136,7 +143,7 @@ click 402 91 # the grapes
 check "grapes after the credit" m_shows w2
 click 180 339 # Command2
 check "Command2 click shows the credit" m_shows credit
-import -window root "$shots/credit.png"
+import -window root -crop 470x410+277+180 +repage "$shots/credit.png"
 click 269 339 # Command1
 check "Command1 ends with status 0" ends_with 0
 
