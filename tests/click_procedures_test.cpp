@@ -9,7 +9,9 @@ using namespace traits;
 
 namespace {
 
-QString q(std::u16string_view s) { return QString::fromUtf16(s.data(), qsizetype(s.size())); }
+QString q(std::u16string_view s) {
+    return QString::fromUtf16(s.data(), qsizetype(s.size()));
+}
 
 class RecordingHost : public FormHost {
 public:
@@ -60,7 +62,8 @@ void ClickProceduresTest::click_data() {
                 << state << QString::fromLatin1(e.clickArea.data()) << q(e.traitText);
         }
         QTest::addRow("%s, Command2", qPrintable(state)) << state << "Command2" << q(CreditText);
-        QTest::addRow("%s, Command1", qPrintable(state)) << state << "Command1" << "end";
+        QTest::addRow("%s, Command1", qPrintable(state)) << state << "Command1"
+                                                         << "end";
     }
 }
 

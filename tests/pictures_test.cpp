@@ -20,8 +20,12 @@ QByteArray readFile(const QString& path) {
     return f.readAll();
 }
 
-int u16le(const QByteArray& b, int at) { return quint8(b[at]) | quint8(b[at + 1]) << 8; }
-quint32 u32le(const QByteArray& b, int at) { return quint32(u16le(b, at)) | quint32(u16le(b, at + 2)) << 16; }
+int u16le(const QByteArray& b, int at) {
+    return quint8(b[at]) | quint8(b[at + 1]) << 8;
+}
+quint32 u32le(const QByteArray& b, int at) {
+    return quint32(u16le(b, at)) | quint32(u16le(b, at + 2)) << 16;
+}
 
 QString picturePath(const QString& name) {
     return QStringLiteral(PICTURES_DIR "/") + name + ".gif";
@@ -182,8 +186,8 @@ void PicturesTest::iconDirectory() {
         QCOMPARE(int(quint8(b[e])), sizes[i]);
         QCOMPARE(int(quint8(b[e + 1])), sizes[i]);
         QCOMPARE(int(quint8(b[e + 2])), 0); // 256 colours
-        QCOMPARE(u16le(b, e + 4), 1);        // planes
-        QCOMPARE(u16le(b, e + 6), 8);        // bits per pixel
+        QCOMPARE(u16le(b, e + 4), 1);       // planes
+        QCOMPARE(u16le(b, e + 6), 8);       // bits per pixel
         QCOMPARE(u32le(b, e + 8), bytes[i]);
         const quint32 offset = u32le(b, e + 12);
         QCOMPARE(offset, expectedOffset);
@@ -202,7 +206,9 @@ void PicturesTest::iconDirectory() {
     QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
 }
 
-void PicturesTest::picturesDrawnInTheWindow_data() { pictureControlFitsItsPicture_data(); }
+void PicturesTest::picturesDrawnInTheWindow_data() {
+    pictureControlFitsItsPicture_data();
+}
 
 void PicturesTest::picturesDrawnInTheWindow() {
     QFETCH(QString, control);
@@ -211,7 +217,8 @@ void PicturesTest::picturesDrawnInTheWindow() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QImage shot = w.grab().toImage();
     const form::Control* c = form::form1().find(control.toStdString());
-    const QImage picture(QStringLiteral(":/pictures/") + QString::fromLatin1(c->picture.data()) + ".gif");
+    const QImage picture(QStringLiteral(":/pictures/") + QString::fromLatin1(c->picture.data()) +
+                         ".gif");
     const QRect at = rt::toPixels(c->rect, {});
     const int rule = rt::toPixels(600, 96); // Lin1's row lies above the banana's first row
     int opaque = 0;

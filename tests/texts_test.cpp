@@ -11,7 +11,9 @@ using namespace traits;
 
 namespace {
 
-QString q(std::u16string_view s) { return QString::fromUtf16(s.data(), qsizetype(s.size())); }
+QString q(std::u16string_view s) {
+    return QString::fromUtf16(s.data(), qsizetype(s.size()));
+}
 
 qsizetype codePoints(std::u16string_view s) {
     return q(s).toUcs4().size();
@@ -37,7 +39,9 @@ std::vector<int> spaceRuns(std::u16string_view s) {
     return runs;
 }
 
-bool isArabicLetter(char16_t c) { return c >= 0x0621 && c <= 0x064A; }
+bool isArabicLetter(char16_t c) {
+    return c >= 0x0621 && c <= 0x064A;
+}
 
 } // namespace
 
@@ -164,7 +168,9 @@ void TextsTest::creditIsAddressThenSignature() {
     QVERIFY(address.contains(u'@'));
 }
 
-void TextsTest::titleHasThirtyCharacters() { QCOMPARE(codePoints(TitleText), 30); }
+void TextsTest::titleHasThirtyCharacters() {
+    QCOMPARE(codePoints(TitleText), 30);
+}
 
 void TextsTest::traitTextOnlyForTheSixClickAreas_data() {
     QTest::addColumn<QString>("name");

@@ -21,7 +21,9 @@
 
 namespace {
 
-QString q(std::u16string_view s) { return QString::fromUtf16(s.data(), qsizetype(s.size())); }
+QString q(std::u16string_view s) {
+    return QString::fromUtf16(s.data(), qsizetype(s.size()));
+}
 
 std::unique_ptr<rt::FormWindow> openForm1() {
     auto w = std::make_unique<rt::FormWindow>(form::form1(), traits::clickBindings());
@@ -358,8 +360,8 @@ void WindowTest::fontsHaveLegibleStandIns_data() {
     QTest::newRow("heading") << "Label3" << q(traits::HeadingText) << naskh;
     QTest::newRow("m, Arabic") << "m" << q(traits::AppleTraits)
                                << QStringList{"Times New Roman", "Noto Naskh Arabic UI"};
-    QTest::newRow("m, Latin") << "m" << "Tarvisqo"
-                              << QStringList{"Times New Roman", "Liberation Serif"};
+    QTest::newRow("m, Latin") << "m"
+                              << "Tarvisqo" << QStringList{"Times New Roman", "Liberation Serif"};
     QTest::newRow("name") << "Label8" << q(traits::BananaName)
                           << QStringList{"Tahoma", "Noto Sans Arabic UI"};
     QTest::newRow("button") << "Command1" << q(traits::CloseButtonText)

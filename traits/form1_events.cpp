@@ -13,14 +13,30 @@ void showTraits(FormHost& form, std::string_view clickArea) {
 }
 } // namespace
 
-void w1_Click(FormHost& form) { showTraits(form, "w1"); }
-void w2_Click(FormHost& form) { showTraits(form, "w2"); }
-void w3_Click(FormHost& form) { showTraits(form, "w3"); }
-void w4_Click(FormHost& form) { showTraits(form, "w4"); }
-void w5_Click(FormHost& form) { showTraits(form, "w5"); }
-void w6_Click(FormHost& form) { showTraits(form, "w6"); }
-void Command2_Click(FormHost& form) { form.setCaption("m", CreditText); }
-void Command1_Click(FormHost& form) { form.end(); }
+void w1_Click(FormHost& form) {
+    showTraits(form, "w1");
+}
+void w2_Click(FormHost& form) {
+    showTraits(form, "w2");
+}
+void w3_Click(FormHost& form) {
+    showTraits(form, "w3");
+}
+void w4_Click(FormHost& form) {
+    showTraits(form, "w4");
+}
+void w5_Click(FormHost& form) {
+    showTraits(form, "w5");
+}
+void w6_Click(FormHost& form) {
+    showTraits(form, "w6");
+}
+void Command2_Click(FormHost& form) {
+    form.setCaption("m", CreditText);
+}
+void Command1_Click(FormHost& form) {
+    form.end();
+}
 
 namespace {
 constexpr std::array<ClickBinding, 8> Bindings{{
@@ -35,7 +51,9 @@ constexpr std::array<ClickBinding, 8> Bindings{{
 }};
 } // namespace
 
-std::span<const ClickBinding> clickBindings() { return Bindings; }
+std::span<const ClickBinding> clickBindings() {
+    return Bindings;
+}
 
 auto findClickProcedure(std::string_view control) -> void (*)(FormHost&) {
     for (const ClickBinding& binding : Bindings) {

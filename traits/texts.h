@@ -37,10 +37,11 @@ inline constexpr std::u16string_view CloseButtonText = u"إغلاق";
 
 // The runs of two, nine and four spaces are part of the text: never trim or collapse them.
 inline constexpr std::u16string_view GreetingText =
-    u"اختر الفاكهه  التى تحبها من الفواكه الموجوده باعلى واقرأ المواصفات         البرنامج يعمل على الصفات المشتركه بين محبى تلك الفواكه    مصمم البرنامج Tarvisqo";
+    u"اختر الفاكهه  التى تحبها من الفواكه الموجوده باعلى واقرأ المواصفات         البرنامج يعمل على "
+    u"الصفات المشتركه بين محبى تلك الفواكه    مصمم البرنامج Tarvisqo";
 
-inline constexpr auto CreditChars = detail::join(AuthorAddressChars, u"  ",
-                                                 u"البرنامج من تصميم وبرمجة Tarvisqo");
+inline constexpr auto CreditChars =
+    detail::join(AuthorAddressChars, u"  ", u"البرنامج من تصميم وبرمجة Tarvisqo");
 inline constexpr std::u16string_view CreditText = detail::view(CreditChars);
 
 inline constexpr std::u16string_view ApricotName = u"مشمش";
@@ -53,14 +54,19 @@ inline constexpr std::u16string_view OrangeName = u"برتقال";
 inline constexpr std::u16string_view ApricotTraits =
     u"يفضله عصبي المزاج ، سريع الحركه ومن يميل لتغير عمله باستمرار";
 inline constexpr std::u16string_view GrapesTraits =
-    u"من يحب العنب شخص متقلب المزاج ، يحب العمل الجاد يصاب بالملل السريع ينقصه النظام والانضباط ، يحقق نجاح كبير أذا ما نظم وقته وينجح فى مجال العلاقات العامه";
+    u"من يحب العنب شخص متقلب المزاج ، يحب العمل الجاد يصاب بالملل السريع ينقصه النظام والانضباط ، "
+    u"يحقق نجاح كبير أذا ما نظم وقته وينجح فى مجال العلاقات العامه";
 inline constexpr std::u16string_view StrawberryTraits =
-    u"من يحب الفراوله هو شخص مقبل الحياه ، يحب مباهجها ، يحب السفر والرحلات وقد ينجح كثير فى اي مهنه مرتبطه بالسفر والحضور بين الناس";
+    u"من يحب الفراوله هو شخص مقبل الحياه ، يحب مباهجها ، يحب السفر والرحلات وقد ينجح كثير فى اي "
+    u"مهنه مرتبطه بالسفر والحضور بين الناس";
 inline constexpr std::u16string_view BananaTraits =
-    u"محب الموز هو انسان يحقق نجاح متميز في السياسه ، يميل للاسترخاء ، يحتاج لمن يشجعه ، دوما على العمل ويحتاج لحافز قوي للاجتهاد";
+    u"محب الموز هو انسان يحقق نجاح متميز في السياسه ، يميل للاسترخاء ، يحتاج لمن يشجعه ، دوما على "
+    u"العمل ويحتاج لحافز قوي للاجتهاد";
 inline constexpr std::u16string_view AppleTraits =
-    u"هو صديق المشاهير و يميل محبو التفاح للالعاب الرياضيه وكل انواع الرياضه الجماعيه التى تحمل لواء المنافسه";
+    u"هو صديق المشاهير و يميل محبو التفاح للالعاب الرياضيه وكل انواع الرياضه الجماعيه التى تحمل "
+    u"لواء المنافسه";
 inline constexpr std::u16string_view OrangeTraits =
-    u"هو شخص سعيد ولديه القدره على النجاح فى الحياه العامه ، ذو شخصيه عنيده ، يحب وينشد الكمال في كل شي ، صعب مصادقته ، عصبي المزاج ، أمين ومخلص";
+    u"هو شخص سعيد ولديه القدره على النجاح فى الحياه العامه ، ذو شخصيه عنيده ، يحب وينشد الكمال في "
+    u"كل شي ، صعب مصادقته ، عصبي المزاج ، أمين ومخلص";
 
 } // namespace traits

@@ -25,7 +25,11 @@ constexpr Control clickArea(std::string_view name, Rect r) {
     return {.name = name, .kind = Kind::ClickArea, .rect = r};
 }
 constexpr Control nameLabel(std::string_view name, Rect r, std::u16string_view text, int tab) {
-    return {.name = name, .kind = Kind::Label, .rect = r, .text = text, .font = NameFont,
+    return {.name = name,
+            .kind = Kind::Label,
+            .rect = r,
+            .text = text,
+            .font = NameFont,
             .tabIndex = tab};
 }
 constexpr Control rule(std::string_view name, int x1, int y1, int x2, int y2) {
@@ -113,6 +117,8 @@ constexpr Form Form1{
 
 } // namespace
 
-const Form& form1() { return Form1; }
+const Form& form1() {
+    return Form1;
+}
 
 } // namespace form

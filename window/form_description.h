@@ -33,9 +33,15 @@ using Colour = std::uint32_t;
 constexpr Colour rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return Colour(r) | Colour(g) << 8 | Colour(b) << 16;
 }
-constexpr std::uint8_t red(Colour c) { return c & 0xFF; }
-constexpr std::uint8_t green(Colour c) { return (c >> 8) & 0xFF; }
-constexpr std::uint8_t blue(Colour c) { return (c >> 16) & 0xFF; }
+constexpr std::uint8_t red(Colour c) {
+    return c & 0xFF;
+}
+constexpr std::uint8_t green(Colour c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr std::uint8_t blue(Colour c) {
+    return (c >> 16) & 0xFF;
+}
 
 inline constexpr int ArabicCharset = 178;
 inline constexpr int FontWeightNormal = 400;

@@ -4,7 +4,9 @@
 
 namespace rt {
 
-ClickArea::ClickArea(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+ClickArea::ClickArea(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
 
 void ClickArea::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {

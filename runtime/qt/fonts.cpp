@@ -53,6 +53,8 @@ QFont toQFont(const form::Font& font) {
     return f;
 }
 
-QFont windowDefaultFont() { return toQFont(WindowDefault); }
+QFont windowDefaultFont() {
+    return toQFont(WindowDefault);
+}
 
 } // namespace rt

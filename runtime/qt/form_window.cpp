@@ -25,7 +25,9 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QColor toQColor(form::Colour c) { return QColor(form::red(c), form::green(c), form::blue(c)); }
+QColor toQColor(form::Colour c) {
+    return QColor(form::red(c), form::green(c), form::blue(c));
+}
 
 QString picturePath(std::string_view name) {
     return QStringLiteral(":/pictures/") + toQString(name) + QStringLiteral(".gif");
@@ -55,8 +57,8 @@ FormWindow::FormWindow(const form::Form& description,
     flags.setFlag(Qt::WindowMaximizeButtonHint, description.maxButton);
     setWindowFlags(flags);
 
-    clientSize_ = toPixels(form::Rect{0, 0, description.clientWidth, description.clientHeight}, dpi)
-                      .size();
+    clientSize_ =
+        toPixels(form::Rect{0, 0, description.clientWidth, description.clientHeight}, dpi).size();
     resize(clientSize_);
 
     // Qt stacks a later sibling above an earlier one: build from the bottom up.

@@ -27,6 +27,8 @@ inline QRect toPixels(const form::Rect& r, Dpi dpi) {
     return QRect(left, top, toPixels(r.right(), dpi.x) - left, toPixels(r.bottom(), dpi.y) - top);
 }
 
-inline QPoint toPixels(int x, int y, Dpi dpi) { return {toPixels(x, dpi.x), toPixels(y, dpi.y)}; }
+inline QPoint toPixels(int x, int y, Dpi dpi) {
+    return {toPixels(x, dpi.x), toPixels(y, dpi.y)};
+}
 
 } // namespace rt
