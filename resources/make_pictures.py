@@ -85,12 +85,26 @@ def icon_image(size):
 
 def write_ico(path):
     images = [icon_image(s) for s in ICON_SIZES]
+    write_win32_icon(path.parent / "win32", images)
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, data in zip(ICON_SIZES, images):
         out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 8, len(data), offset)
         offset += len(data)
     path.write_bytes(out + b"".join(images))
+
+
+# The executable's icon resources: one image each, gathered by a group.
+ICON_IDS = [30001, 30002, 30003]
+
+
+def write_win32_icon(folder, images):
+    folder.mkdir(exist_ok=True)
+    group = struct.pack("<HHH", 0, 1, len(images))
+    for size, data, ident in zip(ICON_SIZES, images, ICON_IDS):
+        (folder / f"banana-{size}.dib").write_bytes(data)
+        group += struct.pack("<BBBBHHIH", size, size, 0, 0, 1, 8, len(data), ident)
+    (folder / "banana.grp").write_bytes(group)
 
 
 def main():

@@ -13,6 +13,8 @@ packages=(
     xvfb xauth x11-utils openbox wmctrl xdotool imagemagick
     # drawing the pictures from their sources
     librsvg2-bin python3-pil
+    # the native Windows executable: cross-compiler, wine, a PE reader
+    g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 python3-pefile
 )
 
 missing=()
@@ -22,9 +24,14 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     sudo=()
     [ "$(id -u)" = 0 ] || sudo=(sudo)
+    # wine32 is an i386 package
+    dpkg --print-foreign-architectures | grep -qx i386 || "${sudo[@]}" dpkg --add-architecture i386
     "${sudo[@]}" apt-get update
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+# The Windows executable first: the Linux build's tests read it.
+cmake --preset windows-i686
+cmake --build --preset windows-i686 -j"$(nproc)"
+cmake --preset linux -DFRUIT_TRAITS_WIN32_EXE="$PWD/build-win32/app/win32/fruit-traits.exe"
+cmake --build --preset linux -j"$(nproc)"

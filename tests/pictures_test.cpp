@@ -2,7 +2,7 @@
 #include "form1.h"
 #include "form1_events.h"
 #include "form_window.h"
-#include "twips.h"
+#include "pixels.h"
 
 #include <QtTest>
 

@@ -8,7 +8,7 @@
 #include "label.h"
 #include "texts.h"
 #include "trait_table.h"
-#include "twips.h"
+#include "pixels.h"
 
 #include <QtTest>
 

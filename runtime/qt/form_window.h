@@ -5,7 +5,7 @@
 
 #include "form1_events.h"
 #include "form_description.h"
-#include "twips.h"
+#include "pixels.h"
 
 #include <QWidget>
 

@@ -1,0 +1,113 @@
+# Shared by the real-window tests: an X server with a window manager, and a
+# small way to count checks. Source it; it cleans up on exit.
+
+failures=0
+passes=0
+check() { # description, then a command that must succeed
+    local what=$1
+    shift
+    if "$@"; then
+        passes=$((passes + 1))
+        echo "ok: $what"
+    else
+        failures=$((failures + 1))
+        echo "FAILED: $what"
+    fi
+}
+
+finish() {
+    echo "$passes passed, $failures failed"
+    [ "$failures" = 0 ]
+}
+
+pids=()
+xvfb=
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+
+# Xvfb at 1024x768 on a free display, openbox on it; exports DISPLAY.
+start_x() {
+    local display= n
+    for n in $(seq 90 150); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            display=:$n
+            break
+        fi
+    done
+    [ -n "$display" ] || { echo "no free X display number"; exit 1; }
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY=$display
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 0.5
+}
+
+# The window's title, the same on every front end.
+title=$(printf '\u0645\u0648\u0627\u0635\u0641\u0627\u062a\u0643 \u0645\u0646 \u0627\u0644\u0641\u0627\u0643\u0647\u0647 \u0627\u0644\u062a\u0649 \u062a\u062d\u0628\u0647\u0627')
+
+# Waits for a visible window with the title; sets $win.
+wait_for_window() { # seconds
+    win=
+    for _ in $(seq $(($1 * 10))); do
+        win=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+        [ -n "$win" ] && break
+        sleep 0.1
+    done
+    [ -n "$win" ] || { echo "the window did not appear"; exit 1; }
+    sleep 0.5
+}
+
+# Client-relative click, as a person would do it with the mouse.
+click() {
+    xdotool mousemove --window "$win" "$1" "$2" click 1
+    sleep 0.3
+}
+
+# Ends with this status within 5 seconds.
+ends_with() { # status
+    local status
+    for _ in $(seq 50); do
+        if ! kill -0 "$app" 2>/dev/null; then
+            wait "$app"
+            status=$?
+            [ "$status" = "$1" ] || echo "  exit status $status"
+            [ "$status" = "$1" ]
+            return
+        fi
+        sleep 0.1
+    done
+    echo "  still running"
+    return 1
+}
+
+# The screen around the centred window.
+screenshot() { # file
+    import -window root -crop 470x410+277+180 +repage "$1"
+}
+
+# The whole frame centred on the 1024x768 screen, the client 450x351; twice
+# the offset of the frame's centre may be the tolerance.
+centred() { # tolerance in pixels, 2 unless given
+    local tolerance=${1:-2}
+    local info x y w h extents l r t b
+    info=$(xwininfo -id "$win")
+    x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+    w=$(awk '/Width:/ {print $NF}' <<<"$info")
+    h=$(awk '/Height:/ {print $NF}' <<<"$info")
+    extents=$(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r l r t b <<<"$extents"
+    local fx=$((x - l)) fy=$((y - t)) fw=$((w + l + r)) fh=$((h + t + b))
+    echo "  client ${w}x${h} at $x,$y; frame ${fw}x${fh} at $fx,$fy"
+    [ "$w" = 450 ] && [ "$h" = 351 ] &&
+        [ $((2 * fx + fw - 1024)) -ge -$tolerance ] && [ $((2 * fx + fw - 1024)) -le $tolerance ] &&
+        [ $((2 * fy + fh - 768)) -ge -$tolerance ] && [ $((2 * fy + fh - 768)) -le $tolerance ]
+}
