@@ -102,6 +102,8 @@ void DescriptionTest::clickAreaCoversItsFruit() {
     const auto* entry = std::find_if(traits::TraitTable.begin(), traits::TraitTable.end(),
                                      [&](const auto& e) { return e.clickArea == a.name; });
     QVERIFY(l.text == entry->nameText);
+    // Screen readers announce the area by the same name.
+    QVERIFY(a.accessibleName == entry->nameText);
 }
 
 void DescriptionTest::labelsAndRulesLieAbovePictures() {

@@ -6,9 +6,9 @@
 #include "form1_events.h"
 #include "form_window.h"
 #include "label.h"
+#include "pixels.h"
 #include "texts.h"
 #include "trait_table.h"
-#include "pixels.h"
 
 #include <QtTest>
 

@@ -21,8 +21,8 @@ constexpr Font NameFont{"Tahoma", 9.75, FontWeightNormal};
 constexpr Control button(std::string_view name, Rect r, std::u16string_view text, int tab) {
     return {.name = name, .kind = Kind::PushButton, .rect = r, .text = text, .tabIndex = tab};
 }
-constexpr Control clickArea(std::string_view name, Rect r) {
-    return {.name = name, .kind = Kind::ClickArea, .rect = r};
+constexpr Control clickArea(std::string_view name, Rect r, std::u16string_view fruit) {
+    return {.name = name, .kind = Kind::ClickArea, .rect = r, .accessibleName = fruit};
 }
 constexpr Control nameLabel(std::string_view name, Rect r, std::u16string_view text, int tab) {
     return {.name = name,
@@ -55,12 +55,12 @@ constexpr std::array<Control, 26> Controls{{
      .rect = {120, 5040, 1335, 255},
      .text = traits::SiteAddress,
      .tabIndex = 11},
-    clickArea("w6", {120, 720, 855, 1695}),
-    clickArea("w5", {1080, 720, 855, 1695}),
-    clickArea("w4", {1920, 600, 1455, 1815}),
-    clickArea("w3", {4680, 720, 855, 1695}),
-    clickArea("w2", {5520, 720, 1095, 1695}),
-    clickArea("w1", {3360, 720, 1335, 1695}),
+    clickArea("w6", {120, 720, 855, 1695}, traits::OrangeName),
+    clickArea("w5", {1080, 720, 855, 1695}, traits::AppleName),
+    clickArea("w4", {1920, 600, 1455, 1815}, traits::BananaName),
+    clickArea("w3", {4680, 720, 855, 1695}, traits::StrawberryName),
+    clickArea("w2", {5520, 720, 1095, 1695}, traits::GrapesName),
+    clickArea("w1", {3360, 720, 1335, 1695}, traits::ApricotName),
     nameLabel("Label10", {5880, 2040, 375, 255}, traits::GrapesName, 8),
     nameLabel("Label9", {4920, 2040, 495, 255}, traits::StrawberryName, 7),
     nameLabel("Label8", {2280, 2040, 255, 255}, traits::BananaName, 6),

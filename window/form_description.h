@@ -79,6 +79,8 @@ struct Control {
     std::optional<int> tabIndex;
     // Name of the picture a picture control shows.
     std::string_view picture;
+    // What assistive technology announces for a control that shows no text.
+    std::u16string_view accessibleName;
 };
 
 struct Form {

@@ -1,5 +1,6 @@
 #include "form_window.h"
 
+#include "accessibility.h"
 #include "click_area.h"
 #include "fonts.h"
 #include "label.h"
@@ -41,6 +42,7 @@ QString iconPath(std::string_view name) {
 
 FormWindow::FormWindow(const form::Form& description,
                        std::span<const traits::ClickBinding> bindings, Dpi dpi) {
+    installAccessibility();
     setWindowTitle(toQString(description.title));
     setFont(windowDefaultFont());
     QPalette p = palette();
@@ -105,6 +107,7 @@ QWidget* FormWindow::build(const form::Control& c, Dpi dpi) {
     }
     case form::Kind::ClickArea:
         w = new ClickArea(this);
+        w->setAccessibleName(toQString(c.accessibleName));
         break;
     case form::Kind::Line: {
         auto* rule = new Rule(toQColor(c.colour.value_or(0)), this);

@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace rt {
@@ -12,6 +13,10 @@ Label::Label(QWidget* parent) : QFrame(parent) {
 void Label::setText(const QString& text) {
     text_ = text;
     repaint();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void Label::setAlignment(Qt::Alignment horizontal) {
