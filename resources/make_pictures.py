@@ -66,6 +66,7 @@ def icon_image(size):
     square = Image.new("RGBA", (size, size), (0, 0, 0, 0))
     square.paste(banana, ((size - banana.width) // 2, 0))
     pixels, palette = indexed(square, 256)
+    write_theme_png(size, pixels, palette)
     row = (size + 3) // 4 * 4
     mask_row = (size + 31) // 32 * 4
     xor = bytearray()
@@ -94,6 +95,28 @@ def write_ico(path):
     path.write_bytes(out + b"".join(images))
 
 
+# The desktop's icon theme gets the same images, and the drawing itself.
+THEME = HERE / "icons" / "hicolor"
+
+
+def write_theme_png(size, pixels, palette):
+    THEME.mkdir(exist_ok=True)
+    image = Image.new("P", (size, size))
+    image.putdata(pixels)
+    image.putpalette(palette)
+    image.convert("RGBA").save(THEME / f"{size}.png", optimize=True)
+
+
+def write_theme_svg():
+    svg = (HERE / "pictures" / "banana.svg").read_text()
+    square = svg.replace('width="85" height="95" viewBox="0 0 85 95"',
+                         'width="95" height="95" viewBox="-5 0 95 95"', 1)
+    if square == svg:
+        sys.exit("banana.svg no longer has the size this expects")
+    THEME.mkdir(exist_ok=True)
+    (THEME / "scalable.svg").write_text(square)
+
+
 # The executable's icon resources: one image each, gathered by a group.
 ICON_IDS = [30001, 30002, 30003]
 
@@ -115,6 +138,7 @@ def main():
         pixels, palette = indexed(rgba, entries)
         write_gif(HERE / "pictures" / f"{name}.gif", width, height, entries, pixels, palette)
     write_ico(HERE / "icons" / "banana.ico")
+    write_theme_svg()
 
 
 if __name__ == "__main__":

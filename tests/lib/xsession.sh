@@ -1,24 +1,7 @@
-# Shared by the real-window tests: an X server with a window manager, and a
-# small way to count checks. Source it; it cleans up on exit.
+# Shared by the real-window tests: an X server with a window manager. Source
+# it; it cleans up on exit.
 
-failures=0
-passes=0
-check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-        echo "ok: $what"
-    else
-        failures=$((failures + 1))
-        echo "FAILED: $what"
-    fi
-}
-
-finish() {
-    echo "$passes passed, $failures failed"
-    [ "$failures" = 0 ]
-}
+. "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 pids=()
 xvfb=
@@ -49,9 +32,6 @@ start_x() {
     pids+=($!)
     sleep 0.5
 }
-
-# The window's title, the same on every front end.
-title=$(printf '\u0645\u0648\u0627\u0635\u0641\u0627\u062a\u0643 \u0645\u0646 \u0627\u0644\u0641\u0627\u0643\u0647\u0647 \u0627\u0644\u062a\u0649 \u062a\u062d\u0628\u0647\u0627')
 
 # Waits for a visible window with the title; sets $win.
 wait_for_window() { # seconds
