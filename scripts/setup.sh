@@ -13,8 +13,8 @@ packages=(
     xvfb xauth x11-utils openbox wmctrl xdotool imagemagick
     # drawing the pictures from their sources
     librsvg2-bin python3-pil
-    # checking the installed files and the Debian package
-    desktop-file-utils appstream lintian
+    # checking the installed files, the Debian package, the hardening, locales
+    desktop-file-utils appstream lintian devscripts locales
     # the native Windows executable: cross-compiler, wine, a PE reader
     g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 python3-pefile
 )

@@ -7,19 +7,19 @@ program=$1
 render=$2
 shots=$3
 mkdir -p "$shots"
-rm -f "$shots"/*.png
+rm -f "$shots"/*.png "$shots/stderr.txt"
 
 . "$(dirname "$0")/lib/xsession.sh"
 start_x
 
 "$render" "$shots" || { echo "could not draw the reference pictures"; exit 1; }
 
-# Starts the program; sets $app and $win.
+# Starts the program, with any environment given; sets $app and $win.
 start() {
-    "$program" 2>>"$shots/stderr.txt" &
+    env "$@" "$program" 2>>"$shots/stderr.txt" &
     app=$!
     pids+=("$app")
-    wait_for_window 10
+    wait_for_window 10 "$app"
 }
 
 # The description label as the screen shows it, against its offscreen drawing.
@@ -73,6 +73,20 @@ check "closing the frame ends with status 0" ends_with 0
 start
 xdotool windowactivate --sync "$win" key Return
 check "Enter on the focused Command1 ends with status 0" ends_with 0
+
+# The same window whatever the locale: a left-to-right Arabic one, and C.
+locales=$(mktemp -d)
+localedef -i ar_EG -f UTF-8 "$locales/ar_EG.UTF-8" 2>/dev/null
+for lang in C ar_EG.UTF-8; do
+    start LOCPATH="$locales" LANG=$lang LC_ALL=$lang
+    check "LANG=$lang shows the same greeting" m_shows greeting
+    import -window "$win" "$shots/lang-$lang.png"
+    xdotool windowactivate --sync "$win" key Return
+    check "LANG=$lang: Enter on Command1 ends with status 0" ends_with 0
+done
+rm -rf "$locales"
+check "the same window under LANG=C and LANG=ar_EG.UTF-8" \
+    [ "$(compare -metric AE "$shots/lang-C.png" "$shots/lang-ar_EG.UTF-8.png" null: 2>&1)" = 0 ]
 
 if [ -s "$shots/stderr.txt" ]; then
     echo "the program wrote to stderr:"

@@ -6,7 +6,7 @@ set -uo pipefail
 exe=$1
 shots=$2
 mkdir -p "$shots"
-rm -f "$shots"/*.png
+rm -f "$shots"/*.png "$shots/stderr.txt"
 
 . "$(dirname "$0")/lib/xsession.sh"
 start_x

@@ -33,11 +33,13 @@ start_x() {
     sleep 0.5
 }
 
-# Waits for a visible window with the title; sets $win.
-wait_for_window() { # seconds
+# Waits for a visible window of that process, or with the title; sets $win.
+wait_for_window() { # seconds [pid]
+    local find=(--name "^$title\$")
+    [ $# -gt 1 ] && find=(--pid "$2")
     win=
     for _ in $(seq $(($1 * 10))); do
-        win=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+        win=$(xdotool search --onlyvisible "${find[@]}" 2>/dev/null | head -n 1)
         [ -n "$win" ] && break
         sleep 0.1
     done
