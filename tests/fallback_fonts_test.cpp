@@ -15,7 +15,9 @@
 
 namespace {
 
-QString q(std::u16string_view s) { return QString::fromUtf16(s.data(), qsizetype(s.size())); }
+QString q(std::u16string_view s) {
+    return QString::fromUtf16(s.data(), qsizetype(s.size()));
+}
 
 QList<QGlyphRun> shape(const QString& text, const QFont& font) {
     QTextLayout layout(text, font);
@@ -38,8 +40,9 @@ private slots:
 
 void FallbackFontsTest::onlyTheRestrictedSetIsThere() {
     QVERIFY(QFontDatabase::hasFamily("DejaVu Sans"));
-    for (const char* missing : {"Traditional Arabic", "Times New Roman", "Tahoma", "Amiri",
-                                "Noto Naskh Arabic UI", "Noto Sans Arabic UI", "Liberation Serif"}) {
+    for (const char* missing :
+         {"Traditional Arabic", "Times New Roman", "Tahoma", "Amiri", "Noto Naskh Arabic UI",
+          "Noto Sans Arabic UI", "Liberation Serif"}) {
         QVERIFY2(!QFontDatabase::hasFamily(missing), missing);
     }
 }

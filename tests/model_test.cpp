@@ -15,7 +15,9 @@
 
 namespace {
 
-QString q(std::u16string_view s) { return QString::fromUtf16(s.data(), qsizetype(s.size())); }
+QString q(std::u16string_view s) {
+    return QString::fromUtf16(s.data(), qsizetype(s.size()));
+}
 
 // What the window should do, worked out from the description alone.
 struct Model {
@@ -144,7 +146,8 @@ void ModelTest::randomInputMatchesTheModel() {
         }
         const bool endedNow = ended.count() == 1;
         if (endedNow != model.ended || (!model.ended && w->caption("m") != model.m) ||
-            (!model.ended && QApplication::focusWidget() != w->control(model.focus.toStdString()))) {
+            (!model.ended &&
+             QApplication::focusWidget() != w->control(model.focus.toStdString()))) {
             if (++divergences <= 5) {
                 qWarning("event %d (%s): window and model differ", event, qPrintable(what));
             }
