@@ -5,15 +5,13 @@
 #include "texts.h"
 #include "trait_table.h"
 
+#include "support.h"
+
 #include <QtTest>
 
 #include <QAccessible>
 
 namespace {
-
-QString q(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), qsizetype(s.size()));
-}
 
 // A fruit's name label and its click area share the name: ask for the role too.
 QAccessibleInterface* childNamed(QAccessibleInterface* parent, const QString& name,

@@ -3,15 +3,13 @@
 #include "texts.h"
 #include "trait_table.h"
 
+#include "support.h"
+
 #include <QtTest>
 
 using namespace traits;
 
 namespace {
-
-QString q(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), qsizetype(s.size()));
-}
 
 class RecordingHost : public FormHost {
 public:

@@ -6,6 +6,8 @@
 #include "form_window.h"
 #include "texts.h"
 
+#include "support.h"
+
 #include <QtTest>
 
 #include <QFontDatabase>
@@ -14,10 +16,6 @@
 #include <QTextLayout>
 
 namespace {
-
-QString q(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), qsizetype(s.size()));
-}
 
 QList<QGlyphRun> shape(const QString& text, const QFont& font) {
     QTextLayout layout(text, font);

@@ -7,15 +7,13 @@
 #include "texts.h"
 #include "trait_table.h"
 
+#include "support.h"
+
 #include <QtTest>
 
 #include <cmath>
 
 namespace {
-
-QString q(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), qsizetype(s.size()));
-}
 
 // Rows that hold ink other than white, and the number of such pixels.
 struct Ink {

@@ -8,16 +8,14 @@
 #include "trait_table.h"
 #include "twips.h"
 
+#include "support.h"
+
 #include <QtTest>
 
 #include <memory>
 #include <random>
 
 namespace {
-
-QString q(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), qsizetype(s.size()));
-}
 
 // What the window should do, worked out from the description alone.
 struct Model {

@@ -2,6 +2,8 @@
 #include "texts.h"
 #include "trait_table.h"
 
+#include "support.h"
+
 #include <QtTest>
 
 #include <string_view>
@@ -10,10 +12,6 @@
 using namespace traits;
 
 namespace {
-
-QString q(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), qsizetype(s.size()));
-}
 
 qsizetype codePoints(std::u16string_view s) {
     return q(s).toUcs4().size();

@@ -10,6 +10,8 @@
 #include "texts.h"
 #include "trait_table.h"
 
+#include "support.h"
+
 #include <QtTest>
 
 #include <QGlyphRun>
@@ -20,10 +22,6 @@
 #include <memory>
 
 namespace {
-
-QString q(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), qsizetype(s.size()));
-}
 
 std::unique_ptr<rt::FormWindow> openForm1() {
     auto w = std::make_unique<rt::FormWindow>(form::form1(), traits::clickBindings());
