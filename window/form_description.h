@@ -20,9 +20,6 @@ struct Rect {
     int height = 0;
     constexpr int right() const { return left + width; }
     constexpr int bottom() const { return top + height; }
-    constexpr bool contains(int x, int y) const {
-        return x >= left && x < right() && y >= top && y < bottom();
-    }
     constexpr bool contains(const Rect& r) const {
         return r.left >= left && r.top >= top && r.right() <= right() && r.bottom() <= bottom();
     }
@@ -56,6 +53,9 @@ struct Font {
     bool underline = false;
     bool strikeout = false;
 };
+
+// What controls without a font of their own use, on every front end.
+inline constexpr Font WindowDefaultFont{"MS Sans Serif", 8.25, FontWeightNormal};
 
 enum class Kind { Label, ClickArea, Line, Picture, PushButton };
 enum class Alignment { Left, Centre };

@@ -25,8 +25,6 @@ constexpr std::array<StandIn, 4> StandIns{{
     {"MS Sans Serif", {"Noto Sans Arabic UI", "DejaVu Sans"}, 100},
 }};
 
-constexpr form::Font WindowDefault{"MS Sans Serif", 8.25, form::FontWeightNormal};
-
 } // namespace
 
 QFont toQFont(const form::Font& font) {
@@ -54,7 +52,7 @@ QFont toQFont(const form::Font& font) {
 }
 
 QFont windowDefaultFont() {
-    return toQFont(WindowDefault);
+    return toQFont(form::WindowDefaultFont);
 }
 
 } // namespace rt

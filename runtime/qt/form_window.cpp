@@ -196,23 +196,23 @@ void FormWindow::setCaption(std::string_view name, std::u16string_view text) {
 }
 
 void FormWindow::end() {
-    if (ended_) {
-        return;
-    }
-    ended_ = true;
-    hide();
-    emit ended(0);
+    finish(0);
 }
 
 void FormWindow::runtimeError(const QString& what) {
     // Nothing in the program handles errors: report and end, as an unhandled
     // run-time error does.
     std::fprintf(stderr, "fruit-traits: run-time error: %s\n", qPrintable(what));
-    if (!ended_) {
-        ended_ = true;
-        hide();
-        emit ended(1);
+    finish(1);
+}
+
+void FormWindow::finish(int status) {
+    if (ended_) {
+        return;
     }
+    ended_ = true;
+    hide();
+    emit ended(status);
 }
 
 } // namespace rt

@@ -29,8 +29,6 @@ public:
     // The client size the description asks for, in pixels.
     QSize clientSize() const { return clientSize_; }
 
-    bool hasEnded() const { return ended_; }
-
     void setCaption(std::string_view control, std::u16string_view text) override;
     void end() override;
 
@@ -44,6 +42,7 @@ private:
                    std::span<const traits::ClickBinding> bindings);
     void run(void (*procedure)(traits::FormHost&));
     void runtimeError(const QString& what);
+    void finish(int status);
 
     struct Built {
         std::string_view name;

@@ -17,19 +17,18 @@ public:
     // Replaces the whole text and redraws at once.
     void setText(const QString& text);
 
-    Qt::Alignment alignment() const { return alignment_; }
     void setAlignment(Qt::Alignment horizontal);
 
     // Sunken single border, drawn inside the label's rectangle.
     void setSunkenBorder();
 
-    // The flags the text is drawn with.
-    int textFlags() const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The flags the text is drawn with.
+    int textFlags() const;
+
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
 };

@@ -14,9 +14,6 @@ constexpr wchar_t FormClass[] = L"FruitTraitsForm";
 constexpr wchar_t ClickAreaClass[] = L"FruitTraitsClickArea";
 constexpr int FirstButtonId = 100;
 
-// The form's default font, used by controls without a font of their own.
-constexpr form::Font WindowDefault{"MS Sans Serif", 8.25, form::FontWeightNormal};
-
 std::wstring wide(std::u16string_view text) {
     return {text.begin(), text.end()};
 }
@@ -157,7 +154,7 @@ bool Form::create() {
     dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
     dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    defaultFont_ = makeFont(WindowDefault, dpiY_);
+    defaultFont_ = makeFont(form::WindowDefaultFont, dpiY_);
 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
                         (description_.minButton ? WS_MINIMIZEBOX : 0) |
@@ -395,7 +392,6 @@ int run(HINSTANCE instance, const form::Form& description,
     window.focusFirst();
 
     MSG message;
-    int status = 0;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab between the buttons, Space and Enter on the focused one.
         if (!IsDialogMessageW(window.window(), &message)) {
@@ -403,8 +399,7 @@ int run(HINSTANCE instance, const form::Form& description,
             DispatchMessageW(&message);
         }
     }
-    status = int(message.wParam);
-    return status;
+    return int(message.wParam);
 }
 
 } // namespace rtw
