@@ -5,7 +5,7 @@
 #include "texts.h"
 #include "trait_table.h"
 
-#include "support.h"
+#include "form_fixture.h"
 
 #include <QtTest>
 
@@ -46,10 +46,8 @@ void AccessibilityTest::fruitsArePressableButtons_data() {
 void AccessibilityTest::fruitsArePressableButtons() {
     QFETCH(QString, name);
     QFETCH(QString, traits);
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&w);
+    auto w = openForm1();
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(w.get());
     QVERIFY(root);
     QAccessibleInterface* m = childNamed(root, q(traits::GreetingText), QAccessible::StaticText);
     QVERIFY(m);
@@ -62,15 +60,13 @@ void AccessibilityTest::fruitsArePressableButtons() {
     QVERIFY(actions);
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(w.caption("m"), traits);
+    QCOMPARE(w->caption("m"), traits);
     QCOMPARE(m->text(QAccessible::Name), traits);
 }
 
 void AccessibilityTest::buttonsCarryTheirCaptions() {
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&w);
+    auto w = openForm1();
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(w.get());
     QAccessibleInterface* credit =
         childNamed(root, q(traits::CreditButtonText), QAccessible::Button);
     QAccessibleInterface* close = childNamed(root, q(traits::CloseButtonText), QAccessible::Button);
@@ -78,8 +74,8 @@ void AccessibilityTest::buttonsCarryTheirCaptions() {
     QVERIFY(credit->state().focusable);
     credit->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     // Qt presses a push button through an animated click.
-    QTRY_COMPARE(w.caption("m"), q(traits::CreditText));
-    QSignalSpy ended(&w, &rt::FormWindow::ended);
+    QTRY_COMPARE(w->caption("m"), q(traits::CreditText));
+    QSignalSpy ended(w.get(), &rt::FormWindow::ended);
     close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(ended.count(), 1);
 }

@@ -6,7 +6,7 @@
 #include "form_window.h"
 #include "texts.h"
 
-#include "support.h"
+#include "form_fixture.h"
 
 #include <QtTest>
 
@@ -72,10 +72,8 @@ void FallbackFontsTest::arabicIsShaped() {
 }
 
 void FallbackFontsTest::descriptionIsDrawn() {
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QImage m = w.control("m")->grab().toImage();
+    auto w = openForm1();
+    const QImage m = w->control("m")->grab().toImage();
     int ink = 0;
     for (int y = 2; y < m.height() - 2; ++y) {
         for (int x = 2; x < m.width() - 2; ++x) {

@@ -7,7 +7,7 @@
 #include "texts.h"
 #include "trait_table.h"
 
-#include "support.h"
+#include "form_fixture.h"
 
 #include <QtTest>
 
@@ -57,13 +57,11 @@ void HighDpiTest::initTestCase() {
 }
 
 void HighDpiTest::sameLayoutInLogicalPixels() {
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.devicePixelRatioF(), scale);
-    QCOMPARE(w.size(), QSize(450, 351));
-    QCOMPARE(w.control("m")->geometry(), QRect(16, 208, 417, 121));
-    const QImage shot = w.grab().toImage();
+    auto w = openForm1();
+    QCOMPARE(w->devicePixelRatioF(), scale);
+    QCOMPARE(w->size(), QSize(450, 351));
+    QCOMPARE(w->control("m")->geometry(), QRect(16, 208, 417, 121));
+    const QImage shot = w->grab().toImage();
     QCOMPARE(shot.size(), QSize(qRound(450 * scale), qRound(351 * scale)));
 }
 
@@ -83,21 +81,14 @@ void HighDpiTest::clicksRouteAsAtOneToOne() {
     QFETCH(int, x);
     QFETCH(int, y);
     QFETCH(QString, outcome);
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, rt::toPixels(x, y, {}));
-    const QString expected = outcome == "none"       ? q(traits::GreetingText)
-                             : outcome == "Command2" ? q(traits::CreditText)
-                                                     : q(*traits::traitText(outcome.toStdString()));
-    QCOMPARE(w.caption("m"), expected);
+    auto w = openForm1();
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, rt::toPixels(x, y, {}));
+    QCOMPARE(w->caption("m"), textAfterClick(outcome));
 }
 
 void HighDpiTest::textIsDrawnAtTheFinerResolution() {
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QWidget* m = w.control("m");
+    auto w = openForm1();
+    QWidget* m = w->control("m");
     const QImage fine = m->grab().toImage();
     QImage coarse(m->size(), QImage::Format_RGB32);
     coarse.setDevicePixelRatio(1);
@@ -123,11 +114,9 @@ void HighDpiTest::textIsDrawnAtTheFinerResolution() {
 }
 
 void HighDpiTest::rulesKeepOneWidth() {
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.control("Label1")->hide(); // its descenders may touch Lin1
-    const QImage shot = w.grab().toImage();
+    auto w = openForm1();
+    w->control("Label1")->hide(); // its descenders may touch Lin1
+    const QImage shot = w->grab().toImage();
     auto thickness = [&](int logicalY) {
         int rows = 0;
         for (int y = int(std::floor((logicalY - 1) * scale)); y <= int((logicalY + 2) * scale);
@@ -142,10 +131,8 @@ void HighDpiTest::rulesKeepOneWidth() {
 }
 
 void HighDpiTest::picturesKeepTheirColours() {
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QImage shot = w.grab().toImage();
+    auto w = openForm1();
+    const QImage shot = w->grab().toImage();
     for (const form::Control& c : form::form1().controls) {
         if (c.kind != form::Kind::Picture) {
             continue;

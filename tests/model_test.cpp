@@ -8,7 +8,7 @@
 #include "trait_table.h"
 #include "twips.h"
 
-#include "support.h"
+#include "form_fixture.h"
 
 #include <QtTest>
 
@@ -96,8 +96,7 @@ void ModelTest::randomInputMatchesTheModel() {
     std::unique_ptr<rt::FormWindow> w;
     Model model;
     auto open = [&] {
-        w = std::make_unique<rt::FormWindow>(form::form1(), traits::clickBindings());
-        w->show();
+        w = openForm1();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         model = Model{};

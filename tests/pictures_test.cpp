@@ -4,6 +4,8 @@
 #include "form_window.h"
 #include "pixels.h"
 
+#include "form_fixture.h"
+
 #include <QtTest>
 
 #include <QFile>
@@ -212,10 +214,8 @@ void PicturesTest::picturesDrawnInTheWindow_data() {
 
 void PicturesTest::picturesDrawnInTheWindow() {
     QFETCH(QString, control);
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QImage shot = w.grab().toImage();
+    auto w = openForm1();
+    const QImage shot = w->grab().toImage();
     const form::Control* c = form::form1().find(control.toStdString());
     const QImage picture(QStringLiteral(":/pictures/") + QString::fromLatin1(c->picture.data()) +
                          ".gif");
@@ -241,12 +241,10 @@ void PicturesTest::picturesDrawnInTheWindow() {
 }
 
 void PicturesTest::ruleCrossesTheBanana() {
-    rt::FormWindow w(form::form1(), traits::clickBindings());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto w = openForm1();
     // The title's descenders may reach the rule's row; look at the rule alone.
-    w.control("Label1")->hide();
-    const QImage shot = w.grab().toImage();
+    w->control("Label1")->hide();
+    const QImage shot = w->grab().toImage();
     const QRect banana = rt::toPixels(form::form1().find("Image3")->rect, {});
     QCOMPARE(banana.top(), 40);
     for (int x = banana.left(); x <= banana.right(); ++x) {

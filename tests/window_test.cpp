@@ -10,7 +10,7 @@
 #include "texts.h"
 #include "trait_table.h"
 
-#include "support.h"
+#include "form_fixture.h"
 
 #include <QtTest>
 
@@ -22,26 +22,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<rt::FormWindow> openForm1() {
-    auto w = std::make_unique<rt::FormWindow>(form::form1(), traits::clickBindings());
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w.get())) {
-        qFatal("window not exposed");
-    }
-    return w;
-}
-
-// What a control's click leads to, seen from the text of m.
-QString expectedText(const QString& outcome) {
-    if (outcome == "Command2") {
-        return q(traits::CreditText);
-    }
-    if (outcome == "none" || outcome == "Command1") {
-        return q(traits::GreetingText);
-    }
-    return q(*traits::traitText(outcome.toStdString()));
-}
 
 // Columns of an image that hold any pixel other than the background.
 QList<int> inkColumns(const QImage& image, QRgb background) {
@@ -173,7 +153,7 @@ void WindowTest::clickReachesTheTopmostControl() {
     QSignalSpy ended(w.get(), &rt::FormWindow::ended);
     // Through the window, so Qt's own hit testing picks the widget.
     QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, rt::toPixels(x, y, {}));
-    QCOMPARE(w->caption("m"), expectedText(outcome));
+    QCOMPARE(w->caption("m"), textAfterClick(outcome));
     QCOMPARE(ended.count(), outcome == "Command1" ? 1 : 0);
     if (outcome == "Command1") {
         QCOMPARE(ended.first().first().toInt(), 0);
