@@ -1,6 +1,7 @@
 // One measured run, driven by bench/run.py: builds either the program's window
 // or an empty Qt window of the same size the same way, and reports on stdout
 // once its first frame is painted; then, on request, measures clicks or idles.
+#include "font_warm_up.h"
 #include "form1.h"
 #include "form1_events.h"
 #include "form_window.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,9 +46,41 @@ public:
     }
 };
 
+// The references: a blank window, and one that draws a single Arabic word,
+// which is what any Qt window with text pays for fonts before its first frame.
 class Empty : public QWidget {
+public:
+    explicit Empty(bool word) : word_(word) {}
+
 protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::white); }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        if (word_) {
+            painter.drawText(rect(), Qt::AlignCenter,
+                             QStringLiteral(u"\u0641\u0627\u0643\u0647\u0629"));
+        }
+    }
+
+private:
+    bool word_;
+};
+
+// Milliseconds since the previous step, for the split of the start-up.
+class Steps {
+public:
+    Steps() { timer_.start(); }
+    void mark(const char* step) {
+        line_ += ' ';
+        line_ += step;
+        line_ += ' ' + std::to_string(timer_.nsecsElapsed() / 1000);
+        timer_.restart();
+    }
+    const std::string& line() const { return line_; }
+
+private:
+    QElapsedTimer timer_;
+    std::string line_;
 };
 
 } // namespace
@@ -54,15 +88,23 @@ protected:
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "form";
     const std::string then = argc > 2 ? argv[2] : "";
-    QApplication app(argc, argv);
-    std::unique_ptr<QWidget> window;
-    if (mode == "empty") {
-        window = std::make_unique<Empty>();
-        window->resize(450, 351);
-    } else {
-        auto form = std::make_unique<rt::FormWindow>(form::form1(), traits::clickBindings());
-        window = std::move(form);
+    // The program's own start-up: the font configuration is read while the
+    // display connection is made.
+    Steps steps;
+    std::optional<rt::FontWarmUp> warmUp;
+    if (mode == "form") {
+        warmUp.emplace();
     }
+    QApplication app(argc, argv);
+    steps.mark("application");
+    std::unique_ptr<QWidget> window;
+    if (mode == "form") {
+        window = std::make_unique<rt::FormWindow>(form::form1(), traits::clickBindings());
+    } else {
+        window = std::make_unique<Empty>(mode == "word");
+        window->resize(450, 351);
+    }
+    steps.mark("window");
     window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
                                      app.primaryScreen()->availableGeometry())
                      .topLeft());
@@ -70,7 +112,8 @@ int main(int argc, char** argv) {
     window->installEventFilter(&watch);
     watch.painted = [&] {
         watch.painted = nullptr;
-        std::printf("painted %ld\n", peakResidentKiB());
+        steps.mark("painted");
+        std::printf("painted %ld%s\n", peakResidentKiB(), steps.line().c_str());
         std::fflush(stdout);
         if (then == "clicks" && mode == "form") {
             auto* form = static_cast<rt::FormWindow*>(window.get());
@@ -115,5 +158,6 @@ int main(int argc, char** argv) {
         // otherwise idle until killed
     };
     window->show();
+    steps.mark("show");
     return app.exec();
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    build-essential cmake
+    build-essential cmake libfontconfig-dev
     qt6-base-dev
     # the faces the window's fonts fall back on
     fonts-hosny-amiri fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core

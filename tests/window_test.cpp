@@ -60,6 +60,8 @@ private slots:
     void latinWordStandsRightOfItsArabicRun();
     void fontsHaveLegibleStandIns_data();
     void fontsHaveLegibleStandIns();
+    void installedFamiliesAsQtSeesThem_data();
+    void installedFamiliesAsQtSeesThem();
     void frameHasNoMaximiseButton();
 };
 
@@ -367,6 +369,26 @@ void WindowTest::fontsHaveLegibleStandIns() {
             QVERIFY(glyph != 0);
         }
     }
+}
+
+void WindowTest::installedFamiliesAsQtSeesThem_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("stand-in") << "Amiri" << true;
+    QTest::newRow("other case") << "noto naskh arabic ui" << true;
+    QTest::newRow("Latin stand-in") << "Liberation Serif" << true;
+    QTest::newRow("absent, has a stand-in") << "Traditional Arabic" << false;
+    QTest::newRow("absent, metric alias") << "Times New Roman" << false;
+    QTest::newRow("generic alias") << "serif" << false;
+    QTest::newRow("unknown") << "No Such Face" << false;
+}
+
+void WindowTest::installedFamiliesAsQtSeesThem() {
+    QFETCH(QString, family);
+    QFETCH(bool, installed);
+    QCOMPARE(rt::systemHasFamily(family), installed);
+    // The stand-ins are chosen without Qt's database; both must agree.
+    QCOMPARE(QFontDatabase::hasFamily(family), installed);
 }
 
 void WindowTest::frameHasNoMaximiseButton() {

@@ -1,7 +1,8 @@
 #include "fonts.h"
 
-#include <QFontDatabase>
 #include <QStringList>
+
+#include <fontconfig/fontconfig.h>
 
 #include <array>
 
@@ -25,22 +26,46 @@ constexpr std::array<StandIn, 4> StandIns{{
     {"MS Sans Serif", {"Noto Sans Arabic UI", "DejaVu Sans"}, 100},
 }};
 
+const StandIn* standInFor(std::string_view family) {
+    for (const StandIn& s : StandIns) {
+        if (s.family == family) {
+            return &s;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
+
+// Asked of fontconfig, not of Qt's font database: Qt reads its whole database
+// in first and lists every family for each question, which cost more than
+// building the rest of the window.
+bool systemHasFamily(const QString& family) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY,
+                       reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    FcObjectSet* properties = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, properties);
+    const bool has = fonts && fonts->nfont > 0;
+    if (fonts) {
+        FcFontSetDestroy(fonts);
+    }
+    FcObjectSetDestroy(properties);
+    FcPatternDestroy(pattern);
+    return has;
+}
 
 QFont toQFont(const form::Font& font) {
     QFont f;
     const QString family = QString::fromUtf8(font.family.data(), qsizetype(font.family.size()));
     QStringList families{family};
-    if (!QFontDatabase::hasFamily(family)) {
-        for (const StandIn& s : StandIns) {
-            if (s.family == font.family) {
-                families.clear();
-                for (const char* name : s.families) {
-                    families << QString::fromLatin1(name);
-                }
-                f.setStretch(s.stretch);
-            }
+    const StandIn* standIn = standInFor(font.family);
+    if (standIn && !systemHasFamily(family)) {
+        families.clear();
+        for (const char* name : standIn->families) {
+            families << QString::fromLatin1(name);
         }
+        f.setStretch(standIn->stretch);
     }
     f.setFamilies(families);
     f.setPointSizeF(font.points);

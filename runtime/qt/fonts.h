@@ -11,6 +11,10 @@ namespace rt {
 
 QFont toQFont(const form::Font& font);
 
+// Whether a face of this family is installed; an alias such as "serif" is
+// not a face.
+bool systemHasFamily(const QString& family);
+
 // What controls without a font of their own use.
 QFont windowDefaultFont();
 

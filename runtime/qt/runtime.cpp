@@ -1,5 +1,6 @@
 #include "runtime.h"
 
+#include "font_warm_up.h"
 #include "form_window.h"
 
 #include <QApplication>
@@ -73,6 +74,7 @@ int run(const char* programName, const form::Form& description,
     static char* argv[] = {const_cast<char*>(programName), nullptr};
     defaultHandler = qInstallMessageHandler(startUpMessages);
     startingUp = true;
+    FontWarmUp warmUp;
     QApplication app(argc, argv);
     startingUp = false;
     // Whatever the locale, the window reads left to right, as it was drawn.
