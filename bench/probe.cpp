@@ -96,6 +96,9 @@ int main(int argc, char** argv) {
         warmUp.emplace();
     }
     QApplication app(argc, argv);
+    if (warmUp) {
+        warmUp->wait();
+    }
     steps.mark("application");
     std::unique_ptr<QWidget> window;
     if (mode == "form") {

@@ -9,7 +9,13 @@ namespace rt {
 FontWarmUp::FontWarmUp() : helper_([] { FcInit(); }) {}
 
 FontWarmUp::~FontWarmUp() {
-    helper_.join();
+    wait();
+}
+
+void FontWarmUp::wait() {
+    if (helper_.joinable()) {
+        helper_.join();
+    }
 }
 
 } // namespace rt

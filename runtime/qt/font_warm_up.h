@@ -10,7 +10,11 @@ namespace rt {
 class FontWarmUp {
 public:
     FontWarmUp();
-    ~FontWarmUp(); // waits for the helper
+    ~FontWarmUp(); // waits, if wait() was not called
+
+    // The window's first font needs the configuration anyway; waiting for it
+    // here also keeps it from outliving the application object.
+    void wait();
     FontWarmUp(const FontWarmUp&) = delete;
     FontWarmUp& operator=(const FontWarmUp&) = delete;
 

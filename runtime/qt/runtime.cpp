@@ -76,6 +76,7 @@ int run(const char* programName, const form::Form& description,
     startingUp = true;
     FontWarmUp warmUp;
     QApplication app(argc, argv);
+    warmUp.wait();
     startingUp = false;
     // Whatever the locale, the window reads left to right, as it was drawn.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
